@@ -19,4 +19,5 @@ public:
 private:
     QLineEdit* edit_;
     int maxLength_ = 0;
+    bool settingFromCode_ = false;
 };
