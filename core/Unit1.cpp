@@ -37,7 +37,7 @@ void TForm1::SetProgramDir() {
     std::memcpy(programDir.get(), folder.c_str(), folder.size() + 1);
 }
 
-uint8_t TForm1::TargetSlot() const {
+uint8_t TForm1::SelectedMember() const {
     int selected = ComboBox1->ItemIndex();
     return currentMember == kNoMemberShown || selected < 0 ? 0 : uint8_t(selected);
 }

@@ -72,8 +72,9 @@ public:
 private:
     void BuildLayout();
     void SetProgramDir();
-    // The party slot the member file buttons work on.
-    uint8_t TargetSlot() const;
+    // The member selected in the party chooser: the member shown, the one the
+    // save write and the member file buttons work on; 0 before any is shown.
+    uint8_t SelectedMember() const;
 };
 
 extern TForm1* Form1;

@@ -10,7 +10,7 @@ void TForm1::Button4Click(TObject*) {
     if (!SavePKMN->Execute()) return;
     Button3->SetEnabled(false);
     Button4->SetEnabled(false);
-    uint8_t slot = TargetSlot();
+    uint8_t slot = SelectedMember();
     // A refused entry stops the export with its message, and the user's
     // entries stay in the controls to be corrected.
     if (CommitMember(slot)) {

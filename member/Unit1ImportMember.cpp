@@ -43,7 +43,7 @@ void TForm1::Button3Click(TObject*) {
         Button4->SetEnabled(true);
         return;
     }
-    uint8_t slot = TargetSlot();
+    uint8_t slot = SelectedMember();
     member::ImportIntoSlot(*this, slot, decoded.member);
     ShowMember(slot);
 }

@@ -5,7 +5,7 @@
 #include "save/SaveStamp.h"
 
 void TForm1::Button2Click(TObject*) {
-    if (CommitMember(uint8_t(ComboBox1->ItemIndex()))) return;
+    if (CommitMember(SelectedMember())) return;
     if (!save::StampPartyAndChecksum(*this)) {
         pmsg->SetCaption(msg::kSaveBadSpecies);
         return;
