@@ -24,3 +24,6 @@ test: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# Further targets (install, package, bench, sanitize, fuzz), one file each.
+-include mk/*.mk
