@@ -9,6 +9,9 @@ packages=(
   libgtest-dev libgmock-dev
   xvfb xauth xdotool x11-utils
   fonts-liberation fonts-dejavu-core
+  at-spi2-core python3-pyatspi dbus
+  desktop-file-utils librsvg2-bin
+  dpkg-dev file
 )
 
 missing=()

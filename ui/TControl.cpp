@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "ui/TApplication.h"
+#include "ui/Text8.h"
 
 TControl::~TControl() { delete widget_; }
 
@@ -25,6 +26,8 @@ void TControl::SetFont(const TFont& font) {
             palette.setColor(group, role, *font.color);
     widget_->setPalette(palette);
 }
+
+void TControl::SetAccessibleName(std::string_view name) { widget_->setAccessibleName(ui::FromText8(name)); }
 
 void TControl::Fire(const TNotifyEvent& handler) {
     if (!handler) return;

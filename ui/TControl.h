@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <string_view>
 
 #include "ui/TFont.h"
 #include "ui/TObject.h"
@@ -17,6 +18,8 @@ public:
     void SetEnabled(bool enabled);
     bool Enabled() const;
     void SetFont(const TFont& font);
+    // What a screen reader says for a control that no label names.
+    void SetAccessibleName(std::string_view name);
     QWidget* Widget() const { return widget_; }
 
 protected:

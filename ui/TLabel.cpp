@@ -15,3 +15,5 @@ void TLabel::SetCaption(std::string_view caption) {
 }
 
 std::string TLabel::Caption() const { return ui::ToText8(label_->text()); }
+
+void TLabel::SetFocusControl(TControl* control) { label_->setBuddy(control->Widget()); }

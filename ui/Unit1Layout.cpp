@@ -1,5 +1,8 @@
 // The window of the editor: every control with its place, caption, font,
-// length limit and handler, in one place.
+// length limit, accessible name and handler, in one place.
+#include <string>
+#include <utility>
+
 #include "core/Unit1.h"
 
 namespace {
@@ -107,6 +110,18 @@ void TForm1::BuildLayout() {
     Button4 = PlaceButton(*this, "Export",             240, 288,  41, 25);
     OpenPKMN = MakeFileDialog<TOpenDialog>(*this, kMemberFilter);
     SavePKMN = MakeFileDialog<TSaveDialog>(*this, kMemberFilter);
+
+    // A screen reader announces each edit and chooser by the label beside it.
+    // "Moves:" stands over four choosers and can name only one, so each move
+    // chooser carries the caption with its number instead.
+    const std::pair<TLabel*, TControl*> namedBy[] = {
+        {Label9, ComboBox1}, {Label1, ComboBox2}, {Label2, Edit1},  {Label3, Edit2},   {Label4, Edit3},
+        {Label5, Edit4},     {Label6, Edit5},     {Label7, Edit6},  {Label11, Edit8},  {Label12, Edit9},
+        {Label8, Edit7},     {Label13, Edit10}};
+    for (auto [label, control] : namedBy) label->SetFocusControl(control);
+    int moveNumber = 0;
+    for (TComboBox* move : {ComboBox3, ComboBox4, ComboBox5, ComboBox6})
+        move->SetAccessibleName(Label10->Caption() + " " + std::to_string(++moveNumber));
 
     SetTabOrder({ComboBox1, Button1, Button2, ComboBox2, Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7,
                  ComboBox3, ComboBox4, ComboBox5, ComboBox6, Edit8, Edit9, CheckBox2, Edit10, Button3, Button4});
