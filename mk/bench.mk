@@ -7,8 +7,10 @@ BENCH_ARGS ?=
 
 .PHONY: bench bench-deps bench-build
 
+# Google Benchmark, and the X DAMAGE library through which the bench sees a
+# window's first frame.
 bench-deps:
-	@bench/install-bench-deps.sh
+	@scripts/install-packages.sh libbenchmark-dev libxdamage-dev
 
 bench-build: deps bench-deps
 	@cmake -S . -B $(BENCH_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DQUORVANE_BENCH=ON >/dev/null

@@ -6,8 +6,10 @@ FUZZ_FINDINGS ?= fuzz/findings
 
 .PHONY: fuzz fuzz-deps fuzz-build
 
+# Debian's clang, the runtime that carries libFuzzer and the sanitizers, and
+# the symbolizer that turns a finding's stack into file names and lines.
 fuzz-deps:
-	@scripts/install-fuzz-deps.sh
+	@scripts/install-packages.sh clang libclang-rt-14-dev llvm
 
 fuzz-build: deps fuzz-deps
 	@cmake -S . -B $(FUZZ_BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian/Ubuntu packages the editor and its tests need, and only
-# those that are missing, so running it again costs nothing.
+# The Debian/Ubuntu packages the editor and its tests need; only the missing
+# ones are installed.
 set -euo pipefail
 
 packages=(
@@ -14,14 +14,4 @@ packages=(
   dpkg-dev file
 )
 
-missing=()
-for package in "${packages[@]}"; do
-  dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-as_root=()
-[ "$(id -u)" -eq 0 ] || as_root=(sudo)
-echo "Installing: ${missing[*]}"
-"${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+exec "$(dirname "$0")/install-packages.sh" "${packages[@]}"

@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
-# Installs what `make fuzz` needs beyond the normal build: Debian's clang, the
-# runtime that carries libFuzzer and the sanitizers for it, and the symbolizer
-# that turns a finding's stack into file names and lines. Only missing
-# packages are installed, so running it again costs nothing.
+# Installs the named Debian/Ubuntu packages that are missing, and only those,
+# so running it again costs nothing. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(clang libclang-rt-14-dev llvm)
-
 missing=()
-for package in "${packages[@]}"; do
+for package in "$@"; do
   dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
