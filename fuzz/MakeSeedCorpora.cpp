@@ -106,13 +106,7 @@ void WriteSaveSeeds(const std::filesystem::path& folder) {
 // The check bytes as a reader recomputes them, for seeds whose plain bytes
 // are changed after encoding.
 member::MemberFile Rechecked(member::MemberFile file) {
-    uint8_t xorCheck = 0, sumCheck = 0;
-    for (size_t i = 4; i <= 72; ++i) {
-        xorCheck ^= uint8_t(file[i] ^ i);
-        sumCheck = uint8_t(sumCheck + file[i]);
-    }
-    file[73] = xorCheck;
-    file[74] = sumCheck;
+    fixture::SealMemberFile(file.data());
     return file;
 }
 

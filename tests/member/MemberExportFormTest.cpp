@@ -10,6 +10,7 @@
 #include "save/SaveLayout.h"
 #include "support/FailingFileOps.h"
 #include "support/FixtureSave.h"
+#include "support/ButtonWatch.h"
 #include "support/FormDriver.h"
 #include "support/TempFolder.h"
 
@@ -65,20 +66,6 @@ std::vector<uint8_t> Unscrambled(std::vector<uint8_t> stored) {
     for (size_t i = 4; i <= 72 && i < stored.size(); ++i) stored[i] ^= uint8_t(i);
     return stored;
 }
-
-// Notes, at each file opened, whether Import or Export could be pressed.
-class ButtonWatch : public FileOps {
-public:
-    explicit ButtonWatch(const TForm1& f) : f_(f) {}
-    int Open(const char* path, int flags, mode_t mode) override {
-        eitherOn.push_back(f_.Button3->Enabled() || f_.Button4->Enabled());
-        return FileOps::Open(path, flags, mode);
-    }
-    std::vector<bool> eitherOn;
-
-private:
-    const TForm1& f_;
-};
 
 // An editor with a two-member save loaded and member 1 shown.
 class MemberExport : public testing::Test {

@@ -12,6 +12,7 @@
 #include "save/SaveLayout.h"
 #include "support/FailingFileOps.h"
 #include "support/FixtureSave.h"
+#include "support/ButtonWatch.h"
 #include "support/FormDriver.h"
 #include "support/TempFolder.h"
 
@@ -77,13 +78,7 @@ CarriedMember Carried(const fixture::Member& m, const uint8_t* dexOfInternal) {
 // check bytes made to fit, so only the later checks can refuse it.
 Bytes Resealed(Bytes file, std::initializer_list<std::pair<size_t, uint8_t>> plainBytes) {
     for (auto [offset, value] : plainBytes) file[offset] = uint8_t(value ^ offset);
-    uint8_t xorCheck = 0, sumCheck = 0;
-    for (size_t i = 4; i <= 72; ++i) {
-        xorCheck ^= uint8_t(file[i] ^ i);
-        sumCheck = uint8_t(sumCheck + file[i]);
-    }
-    file[73] = xorCheck;
-    file[74] = sumCheck;
+    fixture::SealMemberFile(file.data());
     return file;
 }
 
@@ -125,20 +120,6 @@ testing::AssertionResult SameBytes(const Bytes& now, const Bytes& expected) {
             return testing::AssertionFailure() << "byte " << i << " is " << int(now[i]) << ", expected " << int(expected[i]);
     return testing::AssertionSuccess();
 }
-
-// Notes, at each file opened, whether Import or Export could be pressed.
-class ButtonWatch : public FileOps {
-public:
-    explicit ButtonWatch(const TForm1& f) : f_(f) {}
-    int Open(const char* path, int flags, mode_t mode) override {
-        eitherOn.push_back(f_.Button3->Enabled() || f_.Button4->Enabled());
-        return FileOps::Open(path, flags, mode);
-    }
-    std::vector<bool> eitherOn;
-
-private:
-    const TForm1& f_;
-};
 
 // An editor with a three-member save loaded and member 1 shown.
 class MemberImport : public testing::Test {

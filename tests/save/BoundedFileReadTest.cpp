@@ -13,19 +13,11 @@
 
 #include "support/FailingFileOps.h"
 #include "support/OpenDescriptors.h"
+#include "support/FixtureSave.h"
 #include "support/TempFolder.h"
 #include "support/TricklingFileOps.h"
 
 namespace {
-
-std::vector<uint8_t> Noise(size_t size, uint32_t seed) {
-    std::vector<uint8_t> bytes(size);
-    for (auto& byte : bytes) {
-        seed = seed * 1103515245u + 12345u;
-        byte = uint8_t(seed >> 16);
-    }
-    return bytes;
-}
 
 class BoundedFileReadTest : public testing::Test {
 protected:
@@ -48,7 +40,7 @@ TEST_F(BoundedFileReadTest, SizeMustLieWithinTheBounds) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.size << " bytes in [" << c.minSize << ", "
                                         << c.maxSize << "]");
-        const auto bytes = Noise(c.size, uint32_t(c.size));
+        const auto bytes = fixture::Noise(c.size, uint32_t(c.size));
         folder.Put("game.sav", bytes);
         const size_t descriptors = OpenDescriptorCount();
 
@@ -61,7 +53,7 @@ TEST_F(BoundedFileReadTest, SizeMustLieWithinTheBounds) {
 }
 
 TEST_F(BoundedFileReadTest, OversizedFileIsNeverRead) {
-    folder.Put("game.sav", Noise(201, 1));
+    folder.Put("game.sav", fixture::Noise(201, 1));
     FailingFileOps ops(FileStep::Read, FailingFileOps::kEveryCall);
     ScopedFileOps use(ops);
 
@@ -109,7 +101,7 @@ TEST_F(BoundedFileReadTest, FailedStepGivesCannotReadAndClosesTheFile) {
         {"read", FileStep::Read, EIO},
         {"file shrinks while read", FileStep::ShrinkingRead, EIO},
     };
-    folder.Put("game.sav", Noise(32768, 1));
+    folder.Put("game.sav", fixture::Noise(32768, 1));
     for (const auto& fault : faults) {
         SCOPED_TRACE(fault.name);
         const size_t descriptors = OpenDescriptorCount();
@@ -128,7 +120,7 @@ TEST_F(BoundedFileReadTest, FailedStepGivesCannotReadAndClosesTheFile) {
 }
 
 TEST_F(BoundedFileReadTest, PartialReadsAreJoined) {
-    const auto bytes = Noise(32768, 1);
+    const auto bytes = fixture::Noise(32768, 1);
     folder.Put("game.sav", bytes);
     TricklingFileOps ops(1000);
     ScopedFileOps use(ops);
@@ -156,7 +148,7 @@ private:
 };
 
 TEST_F(BoundedFileReadTest, FileThatGrowsWhileReadGivesTheSizeItHadOnly) {
-    const auto bytes = Noise(200, 1);
+    const auto bytes = fixture::Noise(200, 1);
     folder.Put("game.sav", bytes);
     GrowingFileOps ops(path);
     ScopedFileOps use(ops);

@@ -9,21 +9,13 @@
 
 #include "support/FailingFileOps.h"
 #include "support/OpenDescriptors.h"
+#include "support/FixtureSave.h"
 #include "support/TempFolder.h"
 #include "support/TricklingFileOps.h"
 
 namespace {
 
 // Repeatable noise, so a stray or shifted byte shows.
-std::vector<uint8_t> Noise(size_t size, uint32_t seed) {
-    std::vector<uint8_t> bytes(size);
-    for (auto& byte : bytes) {
-        seed = seed * 1103515245u + 12345u;
-        byte = uint8_t(seed >> 16);
-    }
-    return bytes;
-}
-
 mode_t PermissionsOf(const std::string& path) {
     struct stat info;
     if (stat(path.c_str(), &info) != 0) return 0;
@@ -53,9 +45,9 @@ protected:
 
     TempFolder folder;
     const std::string target = folder.PathOf("game.sav");
-    const std::vector<uint8_t> original = Noise(32768, 1);
+    const std::vector<uint8_t> original = fixture::Noise(32768, 1);
     // A different length from the original, so a mix of the two shows.
-    const std::vector<uint8_t> replacement = Noise(20000, 2);
+    const std::vector<uint8_t> replacement = fixture::Noise(20000, 2);
 };
 
 using Names = std::vector<std::string>;

@@ -43,13 +43,28 @@ void PutMember(std::vector<uint8_t>& image, uint8_t index, const Member& member)
     std::copy(ot.begin(), ot.end(), &image[NameSlotAt(kOtNamesOffset, index)]);
 }
 
-std::vector<uint8_t> MakeSave(const std::vector<Member>& party, size_t size, uint32_t seed) {
-    std::vector<uint8_t> image(size);
+std::vector<uint8_t> Noise(size_t size, uint32_t seed) {
+    std::vector<uint8_t> bytes(size);
     uint32_t x = seed * 2654435761u + 12345u;
-    for (auto& byte : image) {
+    for (auto& byte : bytes) {
         x = x * 1103515245u + 12345u;
         byte = uint8_t(x >> 16);
     }
+    return bytes;
+}
+
+void SealMemberFile(uint8_t* file) {
+    uint8_t xorCheck = 0, sumCheck = 0;
+    for (size_t i = 4; i <= 72; ++i) {
+        xorCheck ^= uint8_t(file[i] ^ i);
+        sumCheck = uint8_t(sumCheck + file[i]);
+    }
+    file[73] = xorCheck;
+    file[74] = sumCheck;
+}
+
+std::vector<uint8_t> MakeSave(const std::vector<Member>& party, size_t size, uint32_t seed) {
+    std::vector<uint8_t> image = Noise(size, seed);
     image[save::kPartyCountOffset] = uint8_t(party.size());
     for (size_t i = 0; i < party.size() && i < save::kMaxPartyCount; ++i)
         PutMember(image, uint8_t(i), party[i]);

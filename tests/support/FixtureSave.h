@@ -21,7 +21,10 @@ struct Member {
     std::string otName = "ASH";
 };
 
-// size bytes of repeatable noise, with party count and members written.
+// size bytes of repeatable noise: the same seed gives the same bytes.
+std::vector<uint8_t> Noise(size_t size, uint32_t seed);
+
+// Noise with party count and members written.
 std::vector<uint8_t> MakeSave(const std::vector<Member>& party, size_t size = 32768,
                               uint32_t seed = 1);
 
@@ -30,5 +33,9 @@ void PutMember(std::vector<uint8_t>& image, uint8_t index, const Member& member)
 
 // A name in game text, padded with the terminator to ten bytes.
 std::vector<uint8_t> GameName(const std::string& text);
+
+// Recomputes both check bytes of a 75-byte member file whose bytes 4..72
+// a test has changed, so that only the checks after them can refuse it.
+void SealMemberFile(uint8_t* file);
 
 }  // namespace fixture
