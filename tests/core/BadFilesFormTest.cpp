@@ -21,24 +21,6 @@
 
 namespace {
 
-// Everything the user sees but the message line, in words, so a difference
-// names the control.
-std::vector<std::string> Controls(TForm1& f) {
-    std::vector<std::string> seen;
-    int n = 0;
-    for (TEdit* edit : form::TenEdits(f)) seen.push_back("edit " + std::to_string(++n) + " reads " + edit->Text());
-    n = 0;
-    for (TComboBox* chooser : {f.ComboBox1, f.ComboBox2, f.ComboBox3, f.ComboBox4, f.ComboBox5, f.ComboBox6})
-        seen.push_back("chooser " + std::to_string(++n) + " at " + std::to_string(chooser->ItemIndex()) + " of " +
-                       std::to_string(chooser->Count()));
-    for (int i = 0; i < f.ComboBox1->Count(); ++i) seen.push_back("party item " + f.ComboBox1->Item(i));
-    n = 0;
-    for (TControl* control : form::SwitchedControls(f))
-        seen.push_back("switched control " + std::to_string(++n) + (control->Enabled() ? " on" : " off"));
-    seen.push_back(std::string("load button ") + (f.Button1->Enabled() ? "on" : "off"));
-    return seen;
-}
-
 // All of the image the editor holds, the bytes past the loaded size too.
 std::vector<uint8_t> WholeImage(const TForm1& f) { return {f.saveImage, f.saveImage + sizeof f.saveImage}; }
 
@@ -139,13 +121,13 @@ TEST_F(BadFiles, RefusedSaveLeavesANewEditorAsItWas) {
         TempFolder here;
         std::string path = row.make(here);
         auto disk = Disk(here.PathOf(""));
-        auto controls = Controls(*f);
+        auto controls = form::Screen(*f);
         auto image = WholeImage(*f);
 
         PickThrough(f->Button1, row, path);
 
         EXPECT_EQ(f->pmsg->Caption(), row.sentence);
-        EXPECT_EQ(Controls(*f), controls);
+        EXPECT_EQ(form::Screen(*f), controls);
         EXPECT_EQ(WholeImage(*f), image);
         EXPECT_EQ(f->saveSize, 0);
         EXPECT_EQ(std::string(f->savPath), "");
@@ -223,13 +205,13 @@ TEST_F(BadFiles, RefusedMemberFileChangesNothing) {
         SCOPED_TRACE(row.name);
         std::string path = row.make(folder);
         auto disk = Disk(folder.PathOf(""));
-        auto controls = Controls(*f);
+        auto controls = form::Screen(*f);
         auto image = WholeImage(*f);
 
         PickThrough(f->Button3, row, path);
 
         EXPECT_EQ(f->pmsg->Caption(), row.sentence);
-        EXPECT_EQ(Controls(*f), controls);
+        EXPECT_EQ(form::Screen(*f), controls);
         EXPECT_EQ(WholeImage(*f), image);
         EXPECT_EQ(Disk(folder.PathOf("")), disk);
     }

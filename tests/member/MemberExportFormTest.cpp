@@ -12,6 +12,7 @@
 #include "support/FixtureSave.h"
 #include "support/ButtonWatch.h"
 #include "support/FormDriver.h"
+#include "support/SameBytes.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -34,32 +35,7 @@ fixture::Member Pikachu() {
     return m;
 }
 
-// What the user sees of the member controls, in words, so a difference
-// names the control.
-std::vector<std::string> Screen(TForm1& f) {
-    std::vector<std::string> seen;
-    int n = 0;
-    for (TEdit* edit : form::TenEdits(f)) seen.push_back("Edit" + std::to_string(++n) + " reads " + edit->Text());
-    n = 0;
-    for (TComboBox* chooser : {f.ComboBox1, f.ComboBox2, f.ComboBox3, f.ComboBox4, f.ComboBox5, f.ComboBox6})
-        seen.push_back("ComboBox" + std::to_string(++n) + " at " + std::to_string(chooser->ItemIndex()));
-    for (int i = 0; i < f.ComboBox1->Count(); ++i) seen.push_back("party item " + f.ComboBox1->Item(i));
-    n = 0;
-    for (TControl* control : form::SwitchedControls(f))
-        seen.push_back("switched control " + std::to_string(++n) + (control->Enabled() ? " on" : " off"));
-    return seen;
-}
-
 std::vector<uint8_t> Image(const TForm1& f) { return {f.saveImage, f.saveImage + sizeof f.saveImage}; }
-
-// Names the first byte that differs instead of printing 50000 of them.
-testing::AssertionResult SameBytes(const std::vector<uint8_t>& now, const std::vector<uint8_t>& before) {
-    if (now.size() != before.size()) return testing::AssertionFailure() << "size " << now.size() << " for " << before.size();
-    for (size_t i = 0; i < now.size(); ++i)
-        if (now[i] != before[i])
-            return testing::AssertionFailure() << "byte " << i << " is " << int(now[i]) << ", was " << int(before[i]);
-    return testing::AssertionSuccess();
-}
 
 // Bytes 4..72 as they were before the scramble.
 std::vector<uint8_t> Unscrambled(std::vector<uint8_t> stored) {
@@ -157,12 +133,12 @@ TEST_F(MemberExport, CancelledDialogChangesNothing) {
     form::Pick(f->ComboBox1, 0);
     ASSERT_EQ(f->pmsg->Caption(), "Level musi byt v rozsahu 1-100 !");
     std::vector<uint8_t> image = Image(*f);
-    std::vector<std::string> screen = Screen(*f);
+    std::vector<std::string> screen = form::Screen(*f);
 
     Export(std::nullopt);
 
     EXPECT_TRUE(SameBytes(Image(*f), image));
-    EXPECT_EQ(Screen(*f), screen);
+    EXPECT_EQ(form::Screen(*f), screen);
     EXPECT_EQ(f->pmsg->Caption(), "Level musi byt v rozsahu 1-100 !");
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"party.sav"});
 }
@@ -178,13 +154,13 @@ TEST_F(MemberExport, RefusedEntryStopsTheExportWithItsMessage) {
         std::string stored = c.edit->Text();
         f->Edit5->SetText("31");  // a valid entry typed beside the refused one
         c.edit->SetText(c.text);
-        std::vector<std::string> screen = Screen(*f);
+        std::vector<std::string> screen = form::Screen(*f);
 
         Export(folder.PathOf("team"));
 
         EXPECT_EQ(f->pmsg->Caption(), c.message);
         EXPECT_EQ(folder.Names(), std::vector<std::string>{"party.sav"});
-        EXPECT_EQ(Screen(*f), screen);
+        EXPECT_EQ(form::Screen(*f), screen);
         ExpectImportAndExportOn();
         c.edit->SetText(stored);
     }

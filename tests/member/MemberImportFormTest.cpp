@@ -14,6 +14,7 @@
 #include "support/FixtureSave.h"
 #include "support/ButtonWatch.h"
 #include "support/FormDriver.h"
+#include "support/SameBytes.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -93,33 +94,7 @@ std::vector<std::string> Items(TComboBox* chooser) {
     return items;
 }
 
-// What the user sees of the member controls, in words, so a difference
-// names the control.
-std::vector<std::string> Screen(TForm1& f) {
-    std::vector<std::string> seen;
-    int n = 0;
-    for (TEdit* edit : form::TenEdits(f)) seen.push_back("Edit" + std::to_string(++n) + " reads " + edit->Text());
-    n = 0;
-    for (TComboBox* chooser : {f.ComboBox1, f.ComboBox2, f.ComboBox3, f.ComboBox4, f.ComboBox5, f.ComboBox6})
-        seen.push_back("ComboBox" + std::to_string(++n) + " at " + std::to_string(chooser->ItemIndex()));
-    for (const std::string& item : Items(f.ComboBox1)) seen.push_back("party item " + item);
-    n = 0;
-    for (TControl* control : form::SwitchedControls(f))
-        seen.push_back("switched control " + std::to_string(++n) + (control->Enabled() ? " on" : " off"));
-    return seen;
-}
-
 Bytes Image(const TForm1& f) { return {f.saveImage, f.saveImage + sizeof f.saveImage}; }
-
-// Names the first byte that differs instead of printing 50000 of them.
-testing::AssertionResult SameBytes(const Bytes& now, const Bytes& expected) {
-    if (now.size() != expected.size())
-        return testing::AssertionFailure() << "size " << now.size() << " for " << expected.size();
-    for (size_t i = 0; i < now.size(); ++i)
-        if (now[i] != expected[i])
-            return testing::AssertionFailure() << "byte " << i << " is " << int(now[i]) << ", expected " << int(expected[i]);
-    return testing::AssertionSuccess();
-}
 
 // An editor with a three-member save loaded and member 1 shown.
 class MemberImport : public testing::Test {
@@ -148,13 +123,13 @@ protected:
     void ExpectRefused(const std::string& path, const std::string& message) {
         f->Edit1->SetText("66");
         Bytes image = Image(*f);
-        std::vector<std::string> screen = Screen(*f);
+        std::vector<std::string> screen = form::Screen(*f);
 
         Import(path);
 
         EXPECT_EQ(f->pmsg->Caption(), message);
         EXPECT_TRUE(SameBytes(Image(*f), image));
-        EXPECT_EQ(Screen(*f), screen);
+        EXPECT_EQ(form::Screen(*f), screen);
     }
 
     uint8_t* Record(uint8_t slot) const { return f->saveImage + save::RecordAt(f->partyRecordsOffset, slot); }
@@ -305,12 +280,12 @@ TEST_F(MemberImport, CancelledDialogChangesNothing) {
     form::Pick(f->ComboBox1, 2);
     ASSERT_EQ(f->pmsg->Caption(), "Level musi byt v rozsahu 1-100 !");
     Bytes image = Image(*f);
-    std::vector<std::string> screen = Screen(*f);
+    std::vector<std::string> screen = form::Screen(*f);
 
     Import(std::nullopt);
 
     EXPECT_TRUE(SameBytes(Image(*f), image));
-    EXPECT_EQ(Screen(*f), screen);
+    EXPECT_EQ(form::Screen(*f), screen);
     EXPECT_EQ(f->pmsg->Caption(), "Level musi byt v rozsahu 1-100 !");
 }
 

@@ -66,4 +66,22 @@ inline std::vector<TEdit*> TenEdits(TForm1& f) {
     return {f.Edit1, f.Edit2, f.Edit3, f.Edit4, f.Edit5, f.Edit6, f.Edit7, f.Edit8, f.Edit9, f.Edit10};
 }
 
+// Everything the user sees but the message line, in words, so a difference
+// names the control.
+inline std::vector<std::string> Screen(TForm1& f) {
+    std::vector<std::string> seen;
+    int n = 0;
+    for (TEdit* edit : TenEdits(f)) seen.push_back("edit " + std::to_string(++n) + " reads " + edit->Text());
+    n = 0;
+    for (TComboBox* chooser : {f.ComboBox1, f.ComboBox2, f.ComboBox3, f.ComboBox4, f.ComboBox5, f.ComboBox6})
+        seen.push_back("chooser " + std::to_string(++n) + " at " + std::to_string(chooser->ItemIndex()) + " of " +
+                       std::to_string(chooser->Count()));
+    for (int i = 0; i < f.ComboBox1->Count(); ++i) seen.push_back("party item " + f.ComboBox1->Item(i));
+    n = 0;
+    for (TControl* control : SwitchedControls(f))
+        seen.push_back("switched control " + std::to_string(++n) + (control->Enabled() ? " on" : " off"));
+    seen.push_back(std::string("load button ") + (f.Button1->Enabled() ? "on" : "off"));
+    return seen;
+}
+
 }  // namespace form
