@@ -17,6 +17,7 @@ public:
     TApplication(int& argc, char** argv);
     ~TApplication() override;
 
+    // Qt is up once the object exists; start-up still runs this step first.
     void Initialize() {}
     // Creates a form owned by the application; the first becomes the main window.
     template <class Form>
