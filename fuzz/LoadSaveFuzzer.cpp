@@ -5,7 +5,6 @@
 // write from it, and nothing else appears beside it.
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,14 +25,6 @@ ScratchFolder& Folder() {
     return folder;
 }
 
-// One editor serves every input: building one costs some twenty times what
-// the rest of an input does. Each input starts with a load, and a load that
-// succeeds sets everything the steps after it read; after a refused load
-// nothing more is done.
-TForm1& Editor() {
-    static std::unique_ptr<TForm1> editor = form::NewEditor();
-    return *editor;
-}
 
 bool IsPartyRefusal(const std::string& message) {
     return message == msg::kNoMembers || message == msg::kTooManyMembers || message == msg::kLoadBadSpecies;
@@ -59,18 +50,12 @@ void CheckNothingToActOn(TForm1& f) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
-    StartOffscreenEditor((*argv)[0]);
-    Editor();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<uint8_t> file(data, data + size);
     Folder().Empty();
     Folder().Put(kSaveName, file);
 
-    TForm1* f = &Editor();
+    TForm1* f = &SharedEditor();
     form::DialogScript dialogs;
     dialogs.Answer(Folder().PathOf(kSaveName));
     form::Click(f->Button1);

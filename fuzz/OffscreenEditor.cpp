@@ -3,8 +3,12 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
+#include "support/FormDriver.h"
 #include "ui/TApplication.h"
+
+namespace {
 
 void StartOffscreenEditor(const char* programPath) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -18,4 +22,17 @@ void StartOffscreenEditor(const char* programPath) {
         std::fprintf(stderr, "an exception escaped a handler: %s\n", message.c_str());
         std::abort();
     });
+}
+
+}  // namespace
+
+TForm1& SharedEditor() {
+    static std::unique_ptr<TForm1> editor = form::NewEditor();
+    return *editor;
+}
+
+extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
+    StartOffscreenEditor((*argv)[0]);
+    SharedEditor();
+    return 0;
 }
